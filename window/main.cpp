@@ -1,0 +1,5 @@
+#include "window/start_program.h"
+
+int main() {
+  return StartProgram();
+}
