@@ -37,7 +37,7 @@ bool WriteBatchFile(const std::string& path, std::string_view bytes) {
   std::string temporary = path.substr(0, path.rfind('/') + 1) + ".name-workshop-XXXXXX";
   const int fd = mkostemp(temporary.data(), O_CLOEXEC);
   if (fd < 0) return false;
-  bool written = fchmod(fd, NewFileMode()) == 0 && WriteAll(fd, bytes) && fsync(fd) == 0;
+  bool written = fchmod(fd, NewFileMode()) == 0 && WriteAll(fd, bytes);
   written = close(fd) == 0 && written;
   if (written && std::rename(temporary.c_str(), path.c_str()) == 0) return true;
   unlink(temporary.c_str());
