@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
-#include <QScrollBar>
 #include <QTextOption>
 #include <QWindow>
 #include <algorithm>
