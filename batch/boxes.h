@@ -26,4 +26,6 @@ struct Boxes {
 };
 
 // Empties the output box.
-inline void ClearOutput(const Boxes& boxes) { boxes.SetBoxText(Box::编辑框5, {}); }
+inline void ClearOutput(const Boxes& boxes) {
+  boxes.SetBoxText(Box::编辑框5, {});
+}

@@ -13,7 +13,9 @@ char FoldedPair(unsigned char first, unsigned char second) {
   return 0;
 }
 
-bool IsAsciiSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsAsciiSpace(char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 }  // namespace
 

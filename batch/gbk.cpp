@@ -49,4 +49,6 @@ std::optional<std::string> Utf8FromGbk(std::string_view gbk) {
   return Convert("UTF-8", "GB18030", gbk, false);
 }
 
-Text GbkFromUtf8(std::string_view utf8) { return *Convert("GB18030", "UTF-8", utf8, true); }
+Text GbkFromUtf8(std::string_view utf8) {
+  return *Convert("GB18030", "UTF-8", utf8, true);
+}

@@ -13,7 +13,9 @@ constexpr std::size_t kPageSize = 4096;
 
 }  // namespace
 
-OutputLog::~OutputLog() { Clear(); }
+OutputLog::~OutputLog() {
+  Clear();
+}
 
 void OutputLog::Append(std::string_view piece) {
   if (piece.size() > capacity_ - size_) {
@@ -21,10 +23,9 @@ void OutputLog::Append(std::string_view piece) {
     // capacity costs neither a copy of the log nor memory for the part not yet written.
     std::size_t wanted = std::max({kFirstCapacity, 2 * capacity_, size_ + piece.size()});
     wanted = (wanted + kPageSize - 1) / kPageSize * kPageSize;
-    void* grown = data_ == nullptr
-                      ? mmap(nullptr, wanted, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS,
-                             -1, 0)
-                      : mremap(data_, capacity_, wanted, MREMAP_MAYMOVE);
+    void* grown = data_ == nullptr ? mmap(nullptr, wanted, PROT_READ | PROT_WRITE,
+                                          MAP_PRIVATE | MAP_ANONYMOUS, -1, 0)
+                                   : mremap(data_, capacity_, wanted, MREMAP_MAYMOVE);
     if (grown == MAP_FAILED) throw std::bad_alloc();
     data_ = static_cast<char*>(grown);
     capacity_ = wanted;

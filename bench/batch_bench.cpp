@@ -54,14 +54,18 @@ void RunBatchBench(benchmark::State& state, BatchKind run) {
     Prepare(record, state.range(0));
     run(boxes, sequence, ProgramDirectoryForBench());
   }
-  state.counters["ns_per_line"] = benchmark::Counter(
-      static_cast<double>(state.iterations() * state.range(0)),
-      benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["ns_per_line"] =
+      benchmark::Counter(static_cast<double>(state.iterations() * state.range(0)),
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
   state.counters["log_bytes"] = static_cast<double>(record.编辑框5.View().size());
 }
 
-void BM_TeamBatch(benchmark::State& state) { RunBatchBench(state, RunTeamBatch); }
-void BM_RandomBatch(benchmark::State& state) { RunBatchBench(state, RunRandomBatch); }
+void BM_TeamBatch(benchmark::State& state) {
+  RunBatchBench(state, RunTeamBatch);
+}
+void BM_RandomBatch(benchmark::State& state) {
+  RunBatchBench(state, RunRandomBatch);
+}
 BENCHMARK(BM_TeamBatch)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_RandomBatch)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -71,7 +75,11 @@ void BM_WriteBatchFile(benchmark::State& state) {
   const std::string path = ProgramDirectoryForBench() + "/save.txt";
   for (auto _ : state) benchmark::DoNotOptimize(WriteBatchFile(path, bytes));
 }
-BENCHMARK(BM_WriteBatchFile)->Arg(320000)->Arg(32000000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_WriteBatchFile)
+    ->Arg(320000)
+    ->Arg(32000000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // Returns a figure in kB from /proc/self/status, such as VmRSS or VmHWM.
 long StatusKb(const std::string& key) {

@@ -6,7 +6,7 @@ Text MakeAlnumChar(int n) {
   Text text;
   for (int i = 0; i < n; ++i) {
     const int kind = PickByCounter(1, 3);
-    const int code = kind == 1 ? PickByCounter('0', '9')
+    const int code = kind == 1   ? PickByCounter('0', '9')
                      : kind == 2 ? PickByCounter('A', 'Z')
                                  : PickByCounter('a', 'z');
     text += static_cast<char>(code);

@@ -149,19 +149,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   }
   if (!Unmodified(key)) return false;
   switch (key.key()) {
-    case Qt::Key_Tab:
-      MoveFocus(control, true);
-      return true;
-    case Qt::Key_Escape:
-      close();
-      return true;
+    case Qt::Key_Tab: MoveFocus(control, true); return true;
+    case Qt::Key_Escape: close(); return true;
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return control != 编辑框5;
-    case Qt::Key_F1:
-      return true;
-    default:
-      return false;
+    case Qt::Key_Enter: return control != 编辑框5;
+    case Qt::Key_F1: return true;
+    default: return false;
   }
 }
 

@@ -27,19 +27,21 @@ TEST(ParseCount, ReadsTheNumberAtTheStart) {
       {"1 2", 1},
       {"12.9", 12},
       {"007", 7},
-      {"\xA3\xB1\xA3\xB2", 12},                   // full-width 1 2
-      {"\xA1\xA1\xA3\xB7", 7},                    // ideographic space, full-width 7
-      {"\xA3\xAB\xA3\xB5", 5},                    // full-width plus, 5
-      {"\xA3\xAD\xA3\xB5", -5},                   // full-width minus, 5
-      {"\xA3\xB1\xA1\xA1\xA3\xB2", 1},            // 1, ideographic space, 2
-      {"4294967297", 1},                          // 2^32 + 1
-      {"2147483648", -2147483647 - 1},            // 2^31
+      {"\xA3\xB1\xA3\xB2", 12},         // full-width 1 2
+      {"\xA1\xA1\xA3\xB7", 7},          // ideographic space, full-width 7
+      {"\xA3\xAB\xA3\xB5", 5},          // full-width plus, 5
+      {"\xA3\xAD\xA3\xB5", -5},         // full-width minus, 5
+      {"\xA3\xB1\xA1\xA1\xA3\xB2", 1},  // 1, ideographic space, 2
+      {"4294967297", 1},                // 2^32 + 1
+      {"2147483648", -2147483647 - 1},  // 2^31
       {"2147483647", 2147483647},
       {"-2147483648", -2147483647 - 1},
-      {"99999999999", 1215752191},                // wraps modulo 2^32
-      {"12\xB0", 12},                             // odd trailing lead byte
+      {"99999999999", 1215752191},  // wraps modulo 2^32
+      {"12\xB0", 12},               // odd trailing lead byte
       {"\xB0", 0},
-      {"\xB0\xA1" "5", 0},                        // a Chinese character first
+      {"\xB0\xA1"
+       "5",
+       0},  // a Chinese character first
   };
   for (const CountCase& c : cases) EXPECT_EQ(ParseCount(c.text), c.count) << c.text;
 }
@@ -59,11 +61,11 @@ TEST(FoldFullWidth, TurnsFullWidthFormsIntoAsciiAndKeepsTheRest) {
       {"\xA1\xA1", " "},
       {"\xA1\xAB", "~"},
       {"\xA1\xEE\xA1\xEF", "**"},
-      {"\xA3\xA0", "\xA3\xA0"},                // below the full-width row
+      {"\xA3\xA0", "\xA3\xA0"},  // below the full-width row
       {"\xA3\xFF", "\xA3\xFF"},
       {"\xA1\xBE\xB0\xA1", "\xA1\xBE\xB0\xA1"},  // 【 and a Chinese character stay
-      {"\xB0\x31", "\xB0\x31"},                // a pair is a pair, whatever its second byte
-      {"a\xB0", "a"},                          // trailing lead byte dropped
+      {"\xB0\x31", "\xB0\x31"},                  // a pair is a pair, whatever its second byte
+      {"a\xB0", "a"},                            // trailing lead byte dropped
       {"\xA3\xB1\xA3", "1"},
   };
   for (const FoldCase& c : cases) EXPECT_EQ(FoldFullWidth(c.text), c.folded) << c.text;

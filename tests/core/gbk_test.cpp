@@ -18,7 +18,7 @@ TEST(Gbk, ConvertsBothWays) {
       {"霁川守护", "\xF6\xAB\xB4\xA8\xCA\xD8\xBB\xA4"},
       {"【大湿】", "\xA1\xBE\xB4\xF3\xCA\xAA\xA1\xBF"},
       {"😀", "\x94\x39\xFC\x36"},  // outside GBK: the four-byte GB18030 form
-      {"丂", "\x81\x40"},  // beyond GB2312, inside GBK
+      {"丂", "\x81\x40"},         // beyond GB2312, inside GBK
   };
   for (const Case& c : cases) {
     EXPECT_EQ(GbkFromUtf8(c.utf8), c.gbk) << c.utf8;
@@ -29,7 +29,9 @@ TEST(Gbk, ConvertsBothWays) {
 TEST(Gbk, RejectsBrokenGbkAndSkipsBrokenUtf8) {
   EXPECT_EQ(Utf8FromGbk("12\xB0"), std::nullopt);
   EXPECT_EQ(Utf8FromGbk("\xFF\xFF"), std::nullopt);
-  EXPECT_EQ(GbkFromUtf8("a\xFF" "b"), "ab");
+  EXPECT_EQ(GbkFromUtf8("a\xFF"
+                        "b"),
+            "ab");
 }
 
 TEST(Gbk, ConvertsLongTextWhole) {

@@ -89,7 +89,7 @@ TEST(CharacterGenerators, ReachEveryClassOfCharacter) {
   std::set<char> classes;
   for (int i = 0; i < 3000; ++i) {
     const char c = MakeAlnumChar(1)[0];
-    classes.insert(std::isdigit(static_cast<unsigned char>(c)) ? '0'
+    classes.insert(std::isdigit(static_cast<unsigned char>(c))   ? '0'
                    : std::isupper(static_cast<unsigned char>(c)) ? 'A'
                                                                  : 'a');
   }

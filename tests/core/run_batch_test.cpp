@@ -24,8 +24,12 @@ std::vector<std::string> LinesOf(std::string_view log) {
   return lines;
 }
 
-std::string TeamFile(const std::string& count) { return count + "个军团马甲.txt"; }
-std::string RandomFile(const std::string& count) { return count + "个随机马甲.txt"; }
+std::string TeamFile(const std::string& count) {
+  return count + "个军团马甲.txt";
+}
+std::string RandomFile(const std::string& count) {
+  return count + "个随机马甲.txt";
+}
 
 TEST_F(RunBatchTest, LogHoldsTheLinesThenTheTrailerAndTheFileHoldsTheLog) {
   struct Case {
@@ -110,7 +114,7 @@ TEST_F(RunBatchTest, FileNameIsTheCountTextAsTyped) {
       {"inner/../../5", std::filesystem::path("..") / TeamFile("5")},
       {"inner/3", std::filesystem::path("inner") / TeamFile("3")},
       {"missing/3", {}},
-      {std::string(300, '1'), {}},  // longer than a file name may be
+      {std::string(300, '1'), {}},   // longer than a file name may be
       {"3\xB0", {}},                 // not valid GBK
       {std::string("3\0x", 3), {}},  // a zero byte would cut the name short
   };

@@ -15,7 +15,9 @@ const Text kOpen = "\xA1\xBE";   // 【
 const Text kClose = "\xA1\xBF";  // 】
 
 // Returns how many Chinese characters a six-byte name holds.
-int FormOf(const Text& name) { return name.find("  ") == std::string::npos ? 3 : 2; }
+int FormOf(const Text& name) {
+  return name.find("  ") == std::string::npos ? 3 : 2;
+}
 
 bool IsHanziByte(char c) {
   const auto byte = static_cast<unsigned char>(c);

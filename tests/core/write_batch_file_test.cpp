@@ -1,5 +1,3 @@
-#include "batch/save.h"
-
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -9,6 +7,7 @@
 #include <csignal>
 #include <string>
 
+#include "batch/save.h"
 #include "batch_fixture.h"
 
 namespace {
