@@ -8,21 +8,11 @@
 #include "batch_fixture.h"
 #include "generate/random_line.h"
 #include "generate/team_line.h"
+#include "tests/log_lines.h"
 
 namespace {
 
 using RunBatchTest = BatchFixture;
-
-// Splits a log at its CR LF line ends.
-std::vector<std::string> LinesOf(std::string_view log) {
-  std::vector<std::string> lines;
-  for (std::size_t end; (end = log.find("\r\n")) != std::string_view::npos;) {
-    lines.emplace_back(log.substr(0, end));
-    log.remove_prefix(end + 2);
-  }
-  lines.emplace_back(log);
-  return lines;
-}
 
 std::string TeamFile(const std::string& count) {
   return count + "个军团马甲.txt";
@@ -43,7 +33,7 @@ TEST_F(RunBatchTest, LogHoldsTheLinesThenTheTrailerAndTheFileHoldsTheLog) {
     SequenceSource sequence;
     RunTeamBatch(boxes_, sequence, Directory());
     const std::string_view log = record_.编辑框5.View();
-    const std::vector<std::string> lines = LinesOf(log);
+    const std::vector<std::string> lines = LogLines(log);
     ASSERT_EQ(lines.size(), c.lines + 1) << c.count;
     EXPECT_EQ(lines.back(), TrailerLine);
     for (std::size_t i = 0; i < c.lines; ++i) EXPECT_EQ(lines[i].size(), 30u);
@@ -81,7 +71,7 @@ TEST_F(RunBatchTest, SecondBatchReplacesBoxAndFile) {
   const std::string second = ReadFile(directory_ / RandomFile("300"));
   EXPECT_NE(first, second);
   EXPECT_EQ(second, record_.编辑框5.View());
-  EXPECT_EQ(LinesOf(second).size(), 301u);
+  EXPECT_EQ(LogLines(second).size(), 301u);
 }
 
 TEST_F(RunBatchTest, SequenceRunsOnAcrossBatchKinds) {

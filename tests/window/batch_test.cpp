@@ -4,23 +4,13 @@
 #include <vector>
 
 #include "batch/run_batch.h"
+#include "tests/log_lines.h"
 #include "tests/window/window_fixture.h"
 #include "window/qt_gbk.h"
 
 namespace {
 
 constexpr std::string_view kDefaultPrefix = "\xF6\xAB\xB4\xA8\xCA\xD8\xBB\xA4";  // 霁川守护
-
-// Returns the log's pieces between its CR LF line breaks.
-std::vector<std::string> LogLines(std::string_view log) {
-  std::vector<std::string> lines;
-  for (std::size_t start = 0;;) {
-    const std::size_t end = log.find("\r\n", start);
-    lines.emplace_back(log.substr(start, end - start));
-    if (end == std::string_view::npos) return lines;
-    start = end + 2;
-  }
-}
 
 // Returns the forms of the names in team lines made from the default prefix: 2 or 3 characters.
 std::vector<int> NameForms(const std::vector<std::string>& lines) {
