@@ -27,29 +27,35 @@ std::string ShownOutput(const QPlainTextEdit* box) {
   return GbkFromQString(text.replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
 }
 
-TEST_F(WindowTest, TeamBatchByClickSavesTheBoxTextAndLeavesTheLastNameShown) {
-  QTest::mouseClick(window_.按钮1, Qt::LeftButton);
-  const std::string log = ReadBox(Box::编辑框5);
-  EXPECT_EQ(ReadBatchFile("10000个军团马甲.txt"), log);
-  EXPECT_EQ(ShownOutput(window_.编辑框5), log);
-  const std::vector<std::string> lines = LogLines(log);
+// Runs batches by clicking the window's buttons.
+class BatchTest : public WindowTest {
+ protected:
+  // Clicks a batch button, checks that the file and the output widget both hold the box's log,
+  // and returns the log's lines.
+  std::vector<std::string> ClickAndCheckLog(QPushButton* button, const char* fileName) {
+    QTest::mouseClick(button, Qt::LeftButton);
+    const std::string log = ReadBox(Box::编辑框5);
+    EXPECT_EQ(ReadBatchFile(fileName), log);
+    EXPECT_EQ(ShownOutput(window_.编辑框5), log);
+    std::vector<std::string> lines = LogLines(log);
+    EXPECT_EQ(lines.back(), TrailerLine);
+    return lines;
+  }
+};
+
+TEST_F(BatchTest, TeamBatchByClickSavesTheBoxTextAndLeavesTheLastNameShown) {
+  const std::vector<std::string> lines = ClickAndCheckLog(window_.按钮1, "10000个军团马甲.txt");
   ASSERT_EQ(lines.size(), 10001u);
-  EXPECT_EQ(lines.back(), TrailerLine);
   EXPECT_EQ(lines.front().size(), 30u);
   const std::string lastName = lines[9999].substr(kDefaultPrefix.size(), 10);
   EXPECT_EQ(ReadBox(Box::编辑框2), lastName);
   EXPECT_EQ(window_.编辑框2->text(), QStringFromGbk(lastName));
 }
 
-TEST_F(WindowTest, RandomBatchByClickSavesTheBoxText) {
+TEST_F(BatchTest, RandomBatchByClickSavesTheBoxText) {
   TypeInto(window_.编辑框4, "500");
-  QTest::mouseClick(window_.按钮2, Qt::LeftButton);
-  const std::string log = ReadBox(Box::编辑框5);
-  EXPECT_EQ(ReadBatchFile("500个随机马甲.txt"), log);
-  EXPECT_EQ(ShownOutput(window_.编辑框5), log);
-  const std::vector<std::string> lines = LogLines(log);
+  const std::vector<std::string> lines = ClickAndCheckLog(window_.按钮2, "500个随机马甲.txt");
   ASSERT_EQ(lines.size(), 501u);
-  EXPECT_EQ(lines.back(), TrailerLine);
   // The first line after start has eight parts: space, digit, letter or digit, Chinese character,
   // letter or digit, three digits.
   EXPECT_EQ(lines.front().size(), 9u);
