@@ -22,10 +22,7 @@ std::optional<std::string> Convert(const char* to, const char* from, std::string
     std::size_t outLeft = out.size() - done;
     const std::size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
     done = out.size() - outLeft;
-    if (rc != static_cast<std::size_t>(-1)) {
-      if (inLeft == 0) break;
-      continue;
-    }
+    if (rc != static_cast<std::size_t>(-1)) break;  // all input converted
     if (errno == E2BIG) {
       out.resize(out.size() * 2);
     } else if (skipInvalid && errno == EILSEQ) {
